@@ -1,0 +1,119 @@
+#include "text/charset.h"
+
+#include <unicode/ucnv.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace velmora {
+
+int DefaultCodePage = 936;
+
+namespace {
+
+struct ConverterCloser {
+  void operator()(UConverter* c) const { ucnv_close(c); }
+};
+using Converter = std::unique_ptr<UConverter, ConverterCloser>;
+
+const char* ConverterName(int codePage) {
+  switch (codePage) {
+    case 936: return "GBK";  // ICU's windows-936-2000: Windows' own table, 0x80 is the euro sign
+    case 65001: return "UTF-8";
+    case 950: return "windows-950";
+    case 932: return "windows-932";
+    case 949: return "windows-949";
+    case 54936: return "GB18030";
+    case 1250: return "windows-1250";
+    case 1251: return "windows-1251";
+    case 1252: return "windows-1252";
+    case 20127: return "US-ASCII";
+    case 28591: return "ISO-8859-1";
+    default: return nullptr;
+  }
+}
+
+// A converter for the code page, or null for one ICU does not have. Like
+// Windows, a character the code page cannot hold becomes "?".
+Converter OpenConverter(int codePage) {
+  const char* name = ConverterName(codePage);
+  if (!name) return nullptr;
+  UErrorCode err = U_ZERO_ERROR;
+  Converter c(ucnv_open(name, &err));
+  if (U_FAILURE(err)) return nullptr;
+  if (codePage != 65001) ucnv_setSubstChars(c.get(), "?", 1, &err);
+  return c;
+}
+
+std::u16string ToUnits(const Bytes& utf16) {
+  std::u16string units;
+  for (std::size_t i = 0; i + 1 < utf16.size(); i += 2) {  // an odd last byte is ignored
+    char16_t u = static_cast<char16_t>(static_cast<unsigned char>(utf16[i]) |
+                                       static_cast<unsigned char>(utf16[i + 1]) << 8);
+    if (u == 0) break;
+    units += u;
+  }
+  return units;
+}
+
+Bytes FromUnitsTerminated(const std::u16string& units) {
+  Bytes out;
+  out.reserve(units.size() * 2 + 2);
+  for (char16_t u : units) {
+    out += static_cast<char>(u & 0xFF);
+    out += static_cast<char>(u >> 8);
+  }
+  out.append(2, '\0');
+  return out;
+}
+
+}  // namespace
+
+Bytes CodePageToUtf16(const Bytes& data, int codePage) {
+  std::string_view source(data.data(), std::min(data.size(), data.find('\0')));
+  if (source.empty()) return {};
+  Converter c = OpenConverter(codePage);
+  if (!c) return {};
+  UErrorCode err = U_ZERO_ERROR;
+  int32_t length = ucnv_toUChars(c.get(), nullptr, 0, source.data(),
+                                 static_cast<int32_t>(source.size()), &err);
+  if (err != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(err)) return {};
+  std::u16string units(static_cast<std::size_t>(length), u'\0');
+  err = U_ZERO_ERROR;
+  ucnv_toUChars(c.get(), units.data(), length, source.data(), static_cast<int32_t>(source.size()),
+                &err);
+  if (U_FAILURE(err) || length == 0) return {};
+  return FromUnitsTerminated(units);
+}
+
+Bytes Utf16ToCodePage(const Bytes& data, int codePage) {
+  std::u16string units = ToUnits(data);
+  if (units.empty()) return {};
+  Converter c = OpenConverter(codePage);
+  if (!c) return {};
+  UErrorCode err = U_ZERO_ERROR;
+  int32_t length = ucnv_fromUChars(c.get(), nullptr, 0, units.data(),
+                                   static_cast<int32_t>(units.size()), &err);
+  if (err != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(err)) return {};
+  Bytes out(static_cast<std::size_t>(length), '\0');
+  err = U_ZERO_ERROR;
+  ucnv_fromUChars(c.get(), out.data(), length, units.data(), static_cast<int32_t>(units.size()),
+                  &err);
+  if (U_FAILURE(err)) return {};
+  return out.substr(0, out.find('\0'));
+}
+
+Bytes TextToUtf16(const Text& text) { return CodePageToUtf16(text.bytes(), DefaultCodePage); }
+
+Text Utf16ToText(const Bytes& data) { return Text(Utf16ToCodePage(data, DefaultCodePage)); }
+
+Text Utf8ToText(const Bytes& data) { return Utf16ToText(CodePageToUtf16(data, 65001)); }
+
+Bytes TextToUtf8(const Text& text) { return Utf16ToCodePage(TextToUtf16(text), 65001); }
+
+Text GbkText(std::u8string_view utf8) {
+  Bytes bytes(reinterpret_cast<const char*>(utf8.data()), utf8.size());
+  return Text(Utf16ToCodePage(CodePageToUtf16(bytes, 65001), 936));
+}
+
+}  // namespace velmora
