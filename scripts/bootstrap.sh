@@ -10,7 +10,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   fonts-wqy-microhei xdg-utils
   # tests and benchmarks
-  libgtest-dev gstreamer1.0-tools xvfb xauth openssl tinyproxy curl
+  libgtest-dev gstreamer1.0-tools xvfb xauth openssl tinyproxy curl time
 )
 
 missing=()

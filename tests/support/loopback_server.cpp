@@ -29,6 +29,16 @@ void Connection::Stall(int ms) const {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }
 
+bool Connection::WaitForPeerClose(int ms) const {
+  auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  char buffer[4096];
+  while (!stopping_ && std::chrono::steady_clock::now() < end) {
+    pollfd p{fd_, POLLIN, 0};
+    if (::poll(&p, 1, 10) > 0 && ::recv(fd_, buffer, sizeof buffer, 0) <= 0) return true;
+  }
+  return false;
+}
+
 static bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));

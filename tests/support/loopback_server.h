@@ -25,6 +25,9 @@ class Connection {
   bool Stopping() const { return stopping_; }
   // Sleeps up to ms, waking early when the server stops.
   void Stall(int ms) const;
+  // Waits up to ms for the peer to close or reset the connection, discarding
+  // whatever it sends meanwhile; true when it did.
+  bool WaitForPeerClose(int ms) const;
 
  private:
   int fd_;
