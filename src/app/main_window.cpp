@@ -156,9 +156,14 @@ void MainWindow::showEvent(QShowEvent* event) {
   // Queued, so the window is drawn before the update check blocks the thread.
   QTimer::singleShot(0, this, [this] {
     FitFrameToOuterSize();
-    repaint();
+    if (!painted_) repaint();
     emit created();
   });
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+  painted_ = true;
+  QWidget::paintEvent(event);
 }
 
 // A window manager's frame makes the outer size: shrink the client area by

@@ -47,6 +47,7 @@ class MainWindow : public QWidget, public WindowView, public UpdateUi {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void CreateControls();
@@ -56,6 +57,7 @@ class MainWindow : public QWidget, public WindowView, public UpdateUi {
   AppConfig config_;
   MediaPlayer& player_;
   bool createdRaised_ = false;
+  bool painted_ = false;
   QLineEdit* input_ = nullptr;
   QLineEdit* output_ = nullptr;
   QSlider* slider_ = nullptr;
