@@ -8,9 +8,10 @@ packages=(
   qt6-base-dev libcurl4-openssl-dev libicu-dev libpng-dev zlib1g-dev
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
+  gstreamer1.0-alsa gstreamer1.0-pulseaudio
   fonts-wqy-microhei xdg-utils
   # tests and benchmarks
-  libgtest-dev gstreamer1.0-tools xvfb xauth openssl tinyproxy curl time
+  libgtest-dev gstreamer1.0-tools openssl tinyproxy curl time
 )
 
 missing=()
