@@ -148,13 +148,12 @@ TEST_F(RealPlayback, SecondPressStartsOverWithTheNewAddress) {
 }
 
 TEST_F(RealPlayback, AnAddressThatCannotPlayLeavesThePlayerSilentWithAZeroTotal) {
-  int closedPort = LoopbackServer(LoopbackServer::Reply("")).port();
   struct Case {
     const char* name;
     Text address;
   } cases[] = {
       {"404", Address("/missing.mp3")},
-      {"closed port", Text("http://127.0.0.1:" + std::to_string(closedPort) + "/tone.mp3")},
+      {"closed port", Text("http://127.0.0.1:" + std::to_string(test::FreeLoopbackPort()) + "/tone.mp3")},
       {"not audio", Address("/not-audio.mp3")},
       {"empty", Text()},
       {"missing local file", Text(DataPath("missing.mp3"))},

@@ -63,15 +63,10 @@ TEST(ResolveMusicLinkTest, AddressIsCutBetweenTheMarkers) {
 }
 
 TEST(ResolveMusicLinkTest, ServiceDownClearsTheOutputSilently) {
-  int closedPort;
-  {
-    LoopbackServer gone(LoopbackServer::Reply(""));
-    closedPort = gone.port();
-  }
   FakeWindowView view;
   view.input = Text("215257");
   view.output = Text("old");
-  ResolveMusicLink(view, Text("127.0.0.1:" + std::to_string(closedPort)));
+  ResolveMusicLink(view, Text("127.0.0.1:" + std::to_string(test::FreeLoopbackPort())));
   EXPECT_TRUE(view.output.empty());
   EXPECT_TRUE(view.notices.empty());
 }

@@ -117,11 +117,6 @@ QRect SliderPart(QSlider* slider, QStyle::SubControl part) {
   return slider->style()->subControlRect(QStyle::CC_Slider, &option, part, slider);
 }
 
-int ClosedPort() {
-  LoopbackServer gone(LoopbackServer::Reply(""));
-  return gone.port();
-}
-
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -133,7 +128,7 @@ class MainWindowTest : public ::testing::Test {
   std::unique_ptr<MainWindow> Open(const Text& serviceHost = Text("www.kuwo.cn"),
                                    const Text& updateUrl = Text()) {
     Text update = updateUrl.empty()
-                      ? Text("http://127.0.0.1:" + std::to_string(ClosedPort()) + "/v")
+                      ? Text("http://127.0.0.1:" + std::to_string(test::FreeLoopbackPort()) + "/v")
                       : updateUrl;
     auto window = std::make_unique<MainWindow>(AppConfig{serviceHost, update}, player_);
     window->show();

@@ -8,7 +8,7 @@ velmora_test(web_request_test LABELS unit
                      web_request_charset_test.cpp
              LIBS velmora_http velmora_test_support)
 velmora_test(web_request_tls_proxy_test LABELS unit
-             SOURCES web_request_tls_proxy_test.cpp child_process.cpp
+             SOURCES web_request_tls_proxy_test.cpp
              LIBS velmora_http velmora_test_support)
 target_compile_definitions(web_request_tls_proxy_test PRIVATE
                            VELMORA_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")

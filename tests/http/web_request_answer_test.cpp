@@ -148,12 +148,6 @@ TEST(WebRequestAnswerTest, CollectsAndMergesCookies) {
   EXPECT_EQ(unmerged.receivedCookies, Text("a=1; b=2"));
 }
 
-// A port that refuses connections: one that was listening a moment ago.
-int ClosedPort() {
-  LoopbackServer server(LoopbackServer::Reply(""));
-  return server.port();
-}
-
 TEST(WebRequestAnswerTest, FailuresWriteTheirTextAndLeaveTheOtherOutputs) {
   struct Case {
     const char* name;
@@ -166,7 +160,7 @@ TEST(WebRequestAnswerTest, FailuresWriteTheirTextAndLeaveTheOtherOutputs) {
       {"no host", "http://:80/", Raw(""), u8"701 解析URL地址失败!"},
       {"port out of range", "http://127.0.0.1:65536/", Raw(""), u8"701 解析URL地址失败!"},
       {"host curl cannot take", "http://bad host/", Raw(""), u8"701 解析URL地址失败!"},
-      {"refused", "http://127.0.0.1:" + std::to_string(ClosedPort()) + "/", Raw(""),
+      {"refused", "http://127.0.0.1:" + std::to_string(test::FreeLoopbackPort()) + "/", Raw(""),
        u8"711 发送请求失败!"},
       {"closed without a word", "{server}", Raw(""), u8"712 服务器未响应!"},
       {"header block cut short", "{server}", Raw("HTTP/1.1 200 OK\r\nContent-Le"),

@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <optional>
 #include <string>
 
 #include "child_process.h"
+#include "tiny_proxy.h"
 #include "http/web_request.h"
 #include "loopback_server.h"
 #include "text_printer.h"
@@ -40,30 +39,9 @@ TEST(WebRequestTlsTest, IgnoresCertificateErrors) {
   }
 }
 
-class TinyproxyTest : public testing::Test {
- protected:
-  void SetUp() override {
-    proxyPort_ = FreeLoopbackPort();
-    configPath_ = testing::TempDir() + "velmora_tinyproxy_" + std::to_string(proxyPort_) + ".conf";
-    std::ofstream(configPath_) << "Port " << proxyPort_
-                               << "\nListen 127.0.0.1\nTimeout 10\nMaxClients 10\n"
-                                  "LogLevel Critical\nAllow 127.0.0.1\nBasicAuth velmora s3cret\n";
-    proxy_.emplace(std::vector<std::string>{"tinyproxy", "-d", "-c", configPath_}, proxyPort_);
-  }
-  void TearDown() override {
-    proxy_.reset();
-    std::remove(configPath_.c_str());
-  }
-
-  Text ProxyAddress() const { return Text("127.0.0.1:" + std::to_string(proxyPort_)); }
-
-  int proxyPort_ = 0;
-  std::string configPath_;
-  std::optional<ChildProcess> proxy_;
-};
-
-TEST_F(TinyproxyTest, PassesRequestsWithTheRightCredentialsOnly) {
-  ASSERT_TRUE(proxy_->ready());
+TEST(WebRequestProxyTest, PassesRequestsWithTheRightCredentialsOnly) {
+  test::TinyProxy proxy("velmora", "s3cret");
+  ASSERT_TRUE(proxy.ready());
   LoopbackServer server(LoopbackServer::Reply("through"));
   struct Case {
     const char *name, *user, *password;
@@ -79,7 +57,7 @@ TEST_F(TinyproxyTest, PassesRequestsWithTheRightCredentialsOnly) {
     int before = server.RequestCount();
     WebResponse response;
     Text body = WebRequest({.url = Text(server.Url("/via-proxy")),
-                            .proxy = ProxyAddress(),
+                            .proxy = Text(proxy.Address()),
                             .proxyUserName = Text(c.user),
                             .proxyPassword = Text(c.password),
                             .timeoutSeconds = 10},

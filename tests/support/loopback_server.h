@@ -42,6 +42,10 @@ struct HttpRequest {
   std::string Header(std::string_view name) const;  // first value, name ignoring case
 };
 
+// A loopback port that nothing listens on at the moment of asking: a
+// connection to it is refused.
+int FreeLoopbackPort();
+
 class LoopbackServer {
  public:
   using Handler = std::function<void(const HttpRequest&, Connection&)>;

@@ -1,10 +1,6 @@
 #include "update/http_read.h"
 
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <QFile>
 #include <QProcess>
@@ -29,19 +25,6 @@ class HttpReadTest : public ::testing::Test {
  protected:
   void SetUp() override { test::ClearProxyEnvironment(); }
 };
-
-// A loopback port that refuses connections: bound once, then released.
-int ClosedPort() {
-  int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  sockaddr_in addr{};
-  addr.sin_family = AF_INET;
-  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t len = sizeof addr;
-  ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-  ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
-  ::close(fd);
-  return ntohs(addr.sin_port);
-}
 
 int CountOf(const std::string& text, const std::string& part) {
   int count = 0;
@@ -93,7 +76,7 @@ TEST_F(HttpReadTest, GivesNothingWhenTheReadCannotStart) {
     const char* name;
     std::string address;
   } cases[] = {
-      {"refused connection", "http://127.0.0.1:" + std::to_string(ClosedPort()) + "/"},
+      {"refused connection", "http://127.0.0.1:" + std::to_string(test::FreeLoopbackPort()) + "/"},
       {"blank in the address", "http://127.0.0.1:" + port + "/a b"},
       {"empty address", ""},
       {"local file", "file://" + localFile.toStdString()},

@@ -1,7 +1,7 @@
 # Tests of the update check. They run inside the QApplication the program
 # itself runs in, so the pause is tested on the event dispatcher it meets there.
 velmora_test(http_read_test QT_MAIN LABELS unit
-  SOURCES http_read_test.cpp tiny_proxy.cpp
+  SOURCES http_read_test.cpp
   LIBS velmora_update velmora_test_support Qt6::Core)
 velmora_test(wait_pumping_test QT_MAIN LABELS unit
   SOURCES wait_pumping_test.cpp

@@ -9,9 +9,6 @@
 
 namespace velmora::test {
 
-// A loopback port that nothing listens on at the moment of asking.
-int FreeLoopbackPort();
-
 class ChildProcess {
  public:
   // Starts program (looked up in PATH) with its output discarded, and waits
