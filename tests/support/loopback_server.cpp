@@ -10,6 +10,7 @@
 #include <cctype>
 #include <chrono>
 #include <cstdlib>
+#include <random>
 #include <stdexcept>
 
 namespace velmora::test {
@@ -62,16 +63,23 @@ std::string HttpRequest::Header(std::string_view name) const {
   return {};
 }
 
+// Drawn at random below the kernel's ephemeral range: a port that bind(0)
+// hands out is soon handed out again, to another test's server, and a
+// helper told to listen there would then find it taken.
 int FreeLoopbackPort() {
-  int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-  socklen_t length = sizeof address;
-  ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-  ::close(fd);
-  return ntohs(address.sin_port);
+  static std::mt19937 random(std::random_device{}());
+  std::uniform_int_distribution<int> ports(20000, 32000);
+  for (;;) {
+    int port = ports(random);
+    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    bool free = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    if (free) return port;
+  }
 }
 
 LoopbackServer::LoopbackServer(Handler handler, int port) : handler_(std::move(handler)) {

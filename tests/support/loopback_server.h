@@ -43,7 +43,7 @@ struct HttpRequest {
 };
 
 // A loopback port that nothing listens on at the moment of asking: a
-// connection to it is refused.
+// connection to it is refused, and a helper program can be told to listen there.
 int FreeLoopbackPort();
 
 class LoopbackServer {
