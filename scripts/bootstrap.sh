@@ -9,7 +9,7 @@ packages=(
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   gstreamer1.0-alsa gstreamer1.0-pulseaudio
-  fonts-wqy-microhei xdg-utils
+  fonts-wqy-microhei xdg-utils ca-certificates
   # tests and benchmarks
   libgtest-dev gstreamer1.0-tools openssl tinyproxy curl time
 )

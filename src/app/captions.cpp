@@ -4,10 +4,10 @@
 
 namespace velmora::captions {
 
-#define VELMORA_CAPTION(name, utf8)          \
-  const Text& name() {                       \
+#define VELMORA_CAPTION(name, utf8)            \
+  const Text& name() {                         \
     static const Text caption = GbkText(utf8); \
-    return caption;                          \
+    return caption;                            \
   }
 
 VELMORA_CAPTION(MessageCaption, u8"信息：")

@@ -16,8 +16,8 @@ int main(int argc, char** argv) {
   velmora::InitSystemGlobals();
 
   velmora::GstMediaPlayer player;
-  velmora::MainWindow window({velmora::Text(VELMORA_SERVICE_HOST), velmora::Text(VELMORA_UPDATE_URL)},
-                             player);
+  velmora::MainWindow window(
+      {velmora::Text(VELMORA_SERVICE_HOST), velmora::Text(VELMORA_UPDATE_URL)}, player);
   window.show();
   app.exec();
   return 0;

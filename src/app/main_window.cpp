@@ -124,7 +124,8 @@ void MainWindow::CreateControls() {
   setTabOrder(output_, play);
   setTabOrder(play, browser);
 
-  connect(parse, &QPushButton::clicked, this, [this] { ResolveMusicLink(*this, config_.serviceHost); });
+  connect(parse, &QPushButton::clicked, this,
+          [this] { ResolveMusicLink(*this, config_.serviceHost); });
   connect(play, &QPushButton::clicked, this, [this] { PlayOnline(*this, player_); });
   connect(browser, &QPushButton::clicked, this, [this] { OpenAddressInBrowser(*this); });
   connect(homePage, &QPushButton::clicked, this,

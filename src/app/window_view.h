@@ -9,10 +9,10 @@ namespace velmora {
 class WindowView {
  public:
   virtual ~WindowView() = default;
-  virtual Text InputText() const = 0;               // "编辑框1"
-  virtual Text OutputText() const = 0;              // "编辑框2"
+  virtual Text InputText() const = 0;   // "编辑框1"
+  virtual Text OutputText() const = 0;  // "编辑框2"
   virtual void SetOutputText(const Text& text) = 0;
-  virtual int SliderPosition() const = 0;           // "滑块条1", 1 to 100
+  virtual int SliderPosition() const = 0;  // "滑块条1", 1 to 100
   // Clamps into 1 to 100 and raises no position-changed event.
   virtual void SetSliderPosition(int position) = 0;
   virtual void SetTimeCaption(const Text& caption) = 0;  // "标签2"

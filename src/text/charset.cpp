@@ -16,21 +16,22 @@ struct ConverterCloser {
 };
 using Converter = std::unique_ptr<UConverter, ConverterCloser>;
 
+struct CodePageName {
+  int codePage;
+  const char* name;
+};
+
+// 936 opens ICU's windows-936-2000: Windows' own table, 0x80 is the euro sign.
+constexpr CodePageName kCodePages[] = {
+    {936, "GBK"},           {65001, "UTF-8"},    {950, "windows-950"},   {932, "windows-932"},
+    {949, "windows-949"},   {54936, "GB18030"},  {1250, "windows-1250"}, {1251, "windows-1251"},
+    {1252, "windows-1252"}, {20127, "US-ASCII"}, {28591, "ISO-8859-1"},
+};
+
 const char* ConverterName(int codePage) {
-  switch (codePage) {
-    case 936: return "GBK";  // ICU's windows-936-2000: Windows' own table, 0x80 is the euro sign
-    case 65001: return "UTF-8";
-    case 950: return "windows-950";
-    case 932: return "windows-932";
-    case 949: return "windows-949";
-    case 54936: return "GB18030";
-    case 1250: return "windows-1250";
-    case 1251: return "windows-1251";
-    case 1252: return "windows-1252";
-    case 20127: return "US-ASCII";
-    case 28591: return "ISO-8859-1";
-    default: return nullptr;
-  }
+  for (const CodePageName& entry : kCodePages)
+    if (entry.codePage == codePage) return entry.name;
+  return nullptr;
 }
 
 // A converter for the code page, or null for one ICU does not have. Like
@@ -75,8 +76,8 @@ Bytes CodePageToUtf16(const Bytes& data, int codePage) {
   Converter c = OpenConverter(codePage);
   if (!c) return {};
   UErrorCode err = U_ZERO_ERROR;
-  int32_t length = ucnv_toUChars(c.get(), nullptr, 0, source.data(),
-                                 static_cast<int32_t>(source.size()), &err);
+  int32_t length =
+      ucnv_toUChars(c.get(), nullptr, 0, source.data(), static_cast<int32_t>(source.size()), &err);
   if (err != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(err)) return {};
   std::u16string units(static_cast<std::size_t>(length), u'\0');
   err = U_ZERO_ERROR;
@@ -92,8 +93,8 @@ Bytes Utf16ToCodePage(const Bytes& data, int codePage) {
   Converter c = OpenConverter(codePage);
   if (!c) return {};
   UErrorCode err = U_ZERO_ERROR;
-  int32_t length = ucnv_fromUChars(c.get(), nullptr, 0, units.data(),
-                                   static_cast<int32_t>(units.size()), &err);
+  int32_t length =
+      ucnv_fromUChars(c.get(), nullptr, 0, units.data(), static_cast<int32_t>(units.size()), &err);
   if (err != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(err)) return {};
   Bytes out(static_cast<std::size_t>(length), '\0');
   err = U_ZERO_ERROR;

@@ -153,7 +153,8 @@ TEST_F(RealPlayback, AnAddressThatCannotPlayLeavesThePlayerSilentWithAZeroTotal)
     Text address;
   } cases[] = {
       {"404", Address("/missing.mp3")},
-      {"closed port", Text("http://127.0.0.1:" + std::to_string(test::FreeLoopbackPort()) + "/tone.mp3")},
+      {"closed port",
+       Text("http://127.0.0.1:" + std::to_string(test::FreeLoopbackPort()) + "/tone.mp3")},
       {"not audio", Address("/not-audio.mp3")},
       {"empty", Text()},
       {"missing local file", Text(DataPath("missing.mp3"))},

@@ -22,11 +22,13 @@ Text HostOf(const LoopbackServer& server) {
 
 TEST(ResolveMusicLinkTest, SongIdComesFromTheInputAsTyped) {
   LoopbackServer server(LoopbackServer::Reply(kAnswer));
-  struct Case { std::string input, requestedId; } cases[] = {
+  struct Case {
+    std::string input, requestedId;
+  } cases[] = {
       {"215257", "215257"},
       {"https://www.kuwo.cn/play_detail/215257", "215257"},
       {"https://www.kuwo.cn/play_detail/215257?from=x", "215257?from=x"},
-      {"play_detail/1/play_detail/2", "2"},                  // the last marker counts
+      {"play_detail/1/play_detail/2", "2"},                              // the last marker counts
       {"https://x/PLAY_DETAIL/215257", "https://x/PLAY_DETAIL/215257"},  // case matters
       {"https://x/play_detail/", ""},
       {" 215257 ", "%20215257%20"},  // blanks are kept; the engine escapes them
@@ -45,7 +47,9 @@ TEST(ResolveMusicLinkTest, SongIdComesFromTheInputAsTyped) {
 }
 
 TEST(ResolveMusicLinkTest, AddressIsCutBetweenTheMarkers) {
-  struct Case { std::string answer, address; } cases[] = {
+  struct Case {
+    std::string answer, address;
+  } cases[] = {
       {kAnswer, "http://music.example/x.mp3"},
       {R"({"url":"A"}{"url":"B"})", "A"},
       {R"({"url":"A)", ""},

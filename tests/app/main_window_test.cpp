@@ -162,7 +162,12 @@ TEST_F(MainWindowTest, WindowHasItsCaptionSizeAndFixedFrame) {
 
 TEST_F(MainWindowTest, ControlsStandAtTheirPlaces) {
   auto window = Open(Text("www.kuwo.cn"));
-  struct Case { const char* name; const char* kind; QRect place; const char8_t* content; } cases[] = {
+  struct Case {
+    const char* name;
+    const char* kind;
+    QRect place;
+    const char8_t* content;
+  } cases[] = {
       {"编辑框1", "QLineEdit", {8, 8, 432, 32}, u8"https://www.kuwo.cn/play_detail/215257"},
       {"按钮4", "QPushButton", {224, 40, 96, 32}, u8"打开酷我音乐"},
       {"按钮1", "QPushButton", {320, 40, 120, 32}, u8"解析"},
@@ -242,15 +247,18 @@ TEST_F(MainWindowTest, ParseClickPutsTheAudioAddressIntoTheOutputBox) {
   EXPECT_EQ(Find<QLineEdit>(*window, "编辑框2")->text(), QStringLiteral("http://127.0.0.1/x.mp3"));
   EXPECT_TRUE(ranDuringRequest);
   ASSERT_EQ(service.RequestCount(), 1);
-  EXPECT_EQ(service.Requests()[0].raw,
-            "GET /api/v1/www/music/playUrl?mid=215257&type=dabai HTTP/1.1\r\n"
-            "Host: " + host + "\r\n"
-            "User-Agent: Mozilla/5.0 (compatible; MSIE 9.0; Windows NT 6.1; WOW64; Trident/5.0)\r\n"
-            "Accept: text/html, application/xhtml+xml, */*\r\n"
-            "Accept-Encoding: identity\r\n"
-            "Accept-Language: zh-cn\r\n"
-            "Cache-Control: no-cache\r\n"
-            "\r\n");
+  EXPECT_EQ(
+      service.Requests()[0].raw,
+      "GET /api/v1/www/music/playUrl?mid=215257&type=dabai HTTP/1.1\r\n"
+      "Host: " +
+          host +
+          "\r\n"
+          "User-Agent: Mozilla/5.0 (compatible; MSIE 9.0; Windows NT 6.1; WOW64; Trident/5.0)\r\n"
+          "Accept: text/html, application/xhtml+xml, */*\r\n"
+          "Accept-Encoding: identity\r\n"
+          "Accept-Language: zh-cn\r\n"
+          "Cache-Control: no-cache\r\n"
+          "\r\n");
   EXPECT_TRUE(MessageBox::TakeRecorded().empty());
 }
 
@@ -312,8 +320,11 @@ TEST_F(MainWindowTest, OnlyTheUsersSliderMovesSeek) {
   window->SetSliderPosition(50);  // as the timer does
   EXPECT_TRUE(player_.plays.empty());
 
-  struct Move { Qt::Key key; int position; } moves[] = {
-      {Qt::Key_Right, 51}, {Qt::Key_Left, 50}, {Qt::Key_PageUp, 55},
+  struct Move {
+    Qt::Key key;
+    int position;
+  } moves[] = {
+      {Qt::Key_Right, 51},    {Qt::Key_Left, 50}, {Qt::Key_PageUp, 55},
       {Qt::Key_PageDown, 50}, {Qt::Key_End, 100}, {Qt::Key_Home, 1},
   };
   for (const auto& m : moves) {

@@ -6,7 +6,9 @@ namespace velmora {
 namespace {
 
 TEST(MergeCookiesTest, MergesAndRewritesBothArguments) {
-  struct Case { std::string sent, received, merged; } cases[] = {
+  struct Case {
+    std::string sent, received, merged;
+  } cases[] = {
       {"a=1; b=2; c=3", "b=20; c=deleted; d=4", "b=20; d=4; a=1"},
       {"a=1; a=2; b=3", "", "a=1; b=3"},
       {"", "a=1; x=deleted; a=1; b=2", "a=1; b=2"},

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "child_process.h"
-#include "tiny_proxy.h"
 #include "http/web_request.h"
 #include "loopback_server.h"
 #include "text_printer.h"
+#include "tiny_proxy.h"
 
 namespace velmora {
 namespace {

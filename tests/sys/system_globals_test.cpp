@@ -10,7 +10,10 @@ namespace velmora {
 namespace {
 
 TEST(SystemGlobalsTest, PacksMajorAndMinor) {
-  struct Case { std::uint32_t major, minor; std::int32_t want; } cases[] = {
+  struct Case {
+    std::uint32_t major, minor;
+    std::int32_t want;
+  } cases[] = {
       {6, 1, 0x0601}, {6, 2, 0x0602}, {10, 0, 0x0A00}, {0x1FF, 0x102, 0xFF02}, {0, 0, 0},
   };
   for (const auto& c : cases) EXPECT_EQ(PackOsVersion(c.major, c.minor), c.want);

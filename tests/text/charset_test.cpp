@@ -12,24 +12,28 @@ Bytes B(std::initializer_list<int> bytes) {
 }
 
 TEST(CharsetTest, TextToUtf16) {
-  struct Case { Bytes text, want; } cases[] = {
+  struct Case {
+    Bytes text, want;
+  } cases[] = {
       {"", {}},  // no lone terminator
       {"ab", B({0x61, 0, 0x62, 0, 0, 0})},
       {B({0xD6, 0xD0}), B({0x2D, 0x4E, 0, 0})},
       {B({0x80}), B({0xAC, 0x20, 0, 0})},  // Windows' 936: the euro sign
       {B({0x81, 0x20, 0x41}), B({0xFD, 0xFF, 0x20, 0, 0x41, 0, 0, 0})},  // invalid pair
-      {B({0x61, 0x81}), B({0x61, 0, 0xFD, 0xFF, 0, 0})},  // a lead byte at the end
+      {B({0x61, 0x81}), B({0x61, 0, 0xFD, 0xFF, 0, 0})},                 // a lead byte at the end
   };
   for (const auto& c : cases) EXPECT_EQ(TextToUtf16(Text(c.text)), c.want);
 }
 
 TEST(CharsetTest, Utf16ToText) {
-  struct Case { Bytes utf16, want; } cases[] = {
-      {B({0x61, 0, 0x62, 0}), "ab"},           // no terminator needed
-      {B({0x61, 0, 0, 0, 0x62, 0}), "a"},      // stops at the first zero unit
+  struct Case {
+    Bytes utf16, want;
+  } cases[] = {
+      {B({0x61, 0, 0x62, 0}), "ab"},       // no terminator needed
+      {B({0x61, 0, 0, 0, 0x62, 0}), "a"},  // stops at the first zero unit
       {{}, ""},
       {B({0, 0, 0x61, 0}), ""},
-      {B({0x61, 0, 0x62}), "a"},               // an odd last byte is never read
+      {B({0x61, 0, 0x62}), "a"},  // an odd last byte is never read
       {B({0x61}), ""},
       {B({0x2D, 0x4E}), B({0xD6, 0xD0})},
       {B({0xAC, 0x20}), B({0x80})},
@@ -41,7 +45,9 @@ TEST(CharsetTest, Utf16ToText) {
 }
 
 TEST(CharsetTest, Utf8ToText) {
-  struct Case { Bytes utf8, want; } cases[] = {
+  struct Case {
+    Bytes utf8, want;
+  } cases[] = {
       {B({0xE4, 0xB8, 0xAD}), B({0xD6, 0xD0})},
       {B({0x61, 0, 0x62}), "a"},
       {"", ""},
@@ -53,7 +59,11 @@ TEST(CharsetTest, Utf8ToText) {
 }
 
 TEST(CharsetTest, CodePagesByNumber) {
-  EXPECT_EQ(CodePageToUtf16("\xE4\xB8\xAD" "ab", 65001).size(), 2u * (3 + 1));
+  EXPECT_EQ(CodePageToUtf16("\xE4\xB8\xAD"
+                            "ab",
+                            65001)
+                .size(),
+            2u * (3 + 1));
   EXPECT_EQ(CodePageToUtf16("\xA4\xA4", 950), B({0x2D, 0x4E, 0, 0}));  // Big5 中
   EXPECT_EQ(CodePageToUtf16("\x92\x86", 932), B({0x2D, 0x4E, 0, 0}));  // Shift_JIS 中
   EXPECT_EQ(CodePageToUtf16("\x80", 1252), B({0xAC, 0x20, 0, 0}));

@@ -14,7 +14,12 @@ constexpr int kOmitted = INT_MIN + 1;  // marks "start not given" in the tables 
 std::optional<int> Start(int s) { return s == kOmitted ? std::nullopt : std::optional<int>(s); }
 
 TEST(SearchTest, FindText) {
-  struct Case { std::string text, needle; int start; bool ignoreCase; int want; } cases[] = {
+  struct Case {
+    std::string text, needle;
+    int start;
+    bool ignoreCase;
+    int want;
+  } cases[] = {
       {"abcb", "b", kOmitted, false, 2},
       {"abcb", "b", 3, false, 4},
       {"abcb", "b", 5, false, -1},
@@ -43,7 +48,11 @@ TEST(SearchTest, FindText) {
 }
 
 TEST(SearchTest, FindTextReverse) {
-  struct Case { std::string text, needle; int start; int want; } cases[] = {
+  struct Case {
+    std::string text, needle;
+    int start;
+    int want;
+  } cases[] = {
       {"abcb", "b", kOmitted, 4},
       {"abcb", "b", 4, 2},  // region "abc"
       {"abcb", "b", 1, -1},
@@ -63,7 +72,9 @@ TEST(SearchTest, FindTextReverse) {
 }
 
 TEST(SearchTest, TextBetween) {
-  struct Case { std::string text, left, right, want; } cases[] = {
+  struct Case {
+    std::string text, left, right, want;
+  } cases[] = {
       {"x=1;y=2;", "y=", ";", "2"},
       {"x=1;", "y=", ";", ""},
       {";y=2", "y=", ";", ""},  // the right marker only before the left one
@@ -90,18 +101,17 @@ TEST(SearchTest, TextBetweenHonoursStartAndCase) {
 }
 
 TEST(SearchTest, TextAfterAndBefore) {
-  struct Case { std::string text, marker; int start; std::string after, before; } cases[] = {
-      {"a/b/c", "/", 0, "c", "a"},
-      {"a/b/c", "/", -1, "b/c", "a/b"},
-      {"a/b/c", "/", 2, "b/c", "a"},
-      {"a/b/c", "/", 3, "b/c", "a/b"},
-      {"a/b/c", "/", -2, "b/c", "a"},   // TextAfter: forward from 2; TextBefore: within "a/b"
-      {"a/b/c", "/", -3, "c", "a"},
-      {"a/b/c", "/", 5, "", ""},
-      {"a/b/c", "/", 99, "", ""},
-      {"a/b/c", "/", INT_MIN, "", ""},
-      {"abc/", "/", 0, "", "abc"},
-      {"abc", "/", 0, "", ""},
+  struct Case {
+    std::string text, marker;
+    int start;
+    std::string after, before;
+  } cases[] = {
+      {"a/b/c", "/", 0, "c", "a"},    {"a/b/c", "/", -1, "b/c", "a/b"},
+      {"a/b/c", "/", 2, "b/c", "a"},  {"a/b/c", "/", 3, "b/c", "a/b"},
+      {"a/b/c", "/", -2, "b/c", "a"},  // TextAfter: forward from 2; TextBefore: within "a/b"
+      {"a/b/c", "/", -3, "c", "a"},   {"a/b/c", "/", 5, "", ""},
+      {"a/b/c", "/", 99, "", ""},     {"a/b/c", "/", INT_MIN, "", ""},
+      {"abc/", "/", 0, "", "abc"},    {"abc", "/", 0, "", ""},
       {"", "/", 0, "", ""},
   };
   for (const auto& c : cases) {

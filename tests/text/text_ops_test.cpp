@@ -19,7 +19,9 @@ TEST(TextTest, ConstructionStopsAtTheFirstZeroByte) {
 }
 
 TEST(TextOpsTest, TrimBlanks) {
-  struct Case { std::string in, out; } cases[] = {
+  struct Case {
+    std::string in, out;
+  } cases[] = {
       {"  a b  ", "a b"},
       {kWideBlank + " a" + kWideBlank, "a"},
       {"\ta\r\n", "\ta\r\n"},  // only blanks are trimmed
@@ -35,10 +37,13 @@ TEST(TextOpsTest, TrimBlanks) {
 }
 
 TEST(TextOpsTest, SplitText) {
-  struct Case { std::string in, sep; std::vector<std::string> out; } cases[] = {
+  struct Case {
+    std::string in, sep;
+    std::vector<std::string> out;
+  } cases[] = {
       {"a|b|c", "|", {"a", "b", "c"}},
       {"a||b", "|", {"a", "", "b"}},
-      {"a|b|", "|", {"a", "b"}},      // the empty piece after a final separator is dropped
+      {"a|b|", "|", {"a", "b"}},  // the empty piece after a final separator is dropped
       {"|a", "|", {"", "a"}},
       {"|", "|", {""}},
       {"", "|", {}},
@@ -58,8 +63,11 @@ TEST(TextOpsTest, SplitText) {
 
 TEST(TextOpsTest, FirstLastAndFromBytes) {
   Text abc("abc");
-  struct Case { int n; std::string first, last, from; } cases[] = {
-      {-1, "", "", ""}, {0, "", "", ""}, {1, "a", "c", "abc"},
+  struct Case {
+    int n;
+    std::string first, last, from;
+  } cases[] = {
+      {-1, "", "", ""},      {0, "", "", ""},        {1, "a", "c", "abc"},
       {2, "ab", "bc", "bc"}, {3, "abc", "abc", "c"}, {4, "abc", "abc", ""},
   };
   for (const auto& c : cases) {
@@ -70,7 +78,9 @@ TEST(TextOpsTest, FirstLastAndFromBytes) {
 }
 
 TEST(TextOpsTest, ReplaceAll) {
-  struct Case { std::string in, from, to, out; } cases[] = {
+  struct Case {
+    std::string in, from, to, out;
+  } cases[] = {
       {"a<br />b<br />", "<br />", "\r\n", "a\r\nb\r\n"},
       {"aaa", "aa", "b", "ba"},  // no overlap
       {"abc", "", "x", "abc"},
