@@ -12,6 +12,7 @@ packages=(
   fonts-wqy-microhei xdg-utils ca-certificates
   # tests and benchmarks
   libgtest-dev gstreamer1.0-tools openssl tinyproxy curl time
+  xvfb xauth xdotool
 )
 
 missing=()

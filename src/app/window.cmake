@@ -18,7 +18,7 @@ target_sources(velmora_app PRIVATE
 
 # The executable's build options: a test build points them at loopback.
 function(velmora_executable name service_host update_url)
-  add_executable(${name} main.cpp)
+  add_executable(${name} ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/main.cpp)
   target_link_libraries(${name} PRIVATE velmora_app)
   target_compile_definitions(${name} PRIVATE
     VELMORA_SERVICE_HOST="${service_host}" VELMORA_UPDATE_URL="${update_url}")

@@ -4,16 +4,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -22,12 +19,14 @@
 #include "app/message_box.h"
 #include "app/qt_text.h"
 #include "loopback_server.h"
+#include "recording_opener.h"
 #include "text/charset.h"
 
 namespace velmora {
 namespace {
 
 using test::LoopbackServer;
+using test::RecordingOpener;
 
 // Processes events until pred holds or ms pass.
 bool WaitUntil(const std::function<bool()>& pred, int ms = 5000) {
@@ -54,54 +53,6 @@ class RecordingPlayer : public MediaPlayer {
   int MediaPosition() override { return -1; }
   std::vector<Text> opened;
   std::vector<int> plays;
-};
-
-// An xdg-open first on PATH that writes its arguments, each closed by a NUL.
-// A death test's child process finds the parent's opener through the
-// environment and records into the same log.
-class RecordingOpener {
- public:
-  RecordingOpener() : oldPath_(qgetenv("PATH")) {
-    QString dir = qEnvironmentVariable("VELMORA_TEST_OPENER_DIR");
-    if (dir.isEmpty()) {
-      ownDir_ = std::make_unique<QTemporaryDir>();
-      dir = ownDir_->path();
-      qputenv("VELMORA_TEST_OPENER_DIR", dir.toUtf8());
-      QFile script(dir + "/xdg-open");
-      script.open(QIODevice::WriteOnly);
-      script.write("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done >> '" +
-                   dir.toUtf8() + "/opened'\n");
-      script.close();
-      script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-      qputenv("PATH", dir.toUtf8() + ":" + oldPath_);
-    }
-    log_ = dir + "/opened";
-  }
-  ~RecordingOpener() {
-    if (!ownDir_) return;
-    qunsetenv("VELMORA_TEST_OPENER_DIR");
-    qputenv("PATH", oldPath_);
-  }
-
-  // The arguments of every run so far, waiting up to 5 s for the count.
-  std::vector<QByteArray> Opened(std::size_t count) const {
-    std::vector<QByteArray> args;
-    WaitUntil([&] {
-      QFile file(log_);
-      if (!file.open(QIODevice::ReadOnly)) return false;
-      QByteArray all = file.readAll();
-      args.clear();
-      for (const QByteArray& a : all.split('\0')) args.push_back(a);
-      args.pop_back();  // after the last NUL
-      return args.size() >= count;
-    });
-    return args;
-  }
-
- private:
-  std::unique_ptr<QTemporaryDir> ownDir_;
-  QString log_;
-  QByteArray oldPath_;
 };
 
 // Where the style draws a part of the slider, in the slider's coordinates.
@@ -293,9 +244,9 @@ TEST_F(MainWindowTest, BrowserButtonsHandTheTextToTheOpener) {
   QTest::mouseClick(Find<QPushButton>(*window, "按钮4"), Qt::LeftButton);
   opened = opener.Opened(3);
   ASSERT_EQ(opened.size(), 3u);
-  EXPECT_EQ(opened[0], QByteArray(" http://x/\xE6\xAD\x8C a%20b "));
-  EXPECT_EQ(opened[1], QByteArray(""));
-  EXPECT_EQ(opened[2], QByteArray("https://www.kuwo.cn"));
+  EXPECT_EQ(opened[0], " http://x/\xE6\xAD\x8C a%20b ");
+  EXPECT_EQ(opened[1], "");
+  EXPECT_EQ(opened[2], "https://www.kuwo.cn");
 }
 
 TEST_F(MainWindowTest, EscapeClosesTheWindow) {
@@ -379,7 +330,7 @@ TEST_F(MainWindowTest, PublishedNewVersionEndsTheProgramAfterTheNotice) {
       ::testing::ExitedWithCode(0), "notice shown");
   auto opened = opener.Opened(1);
   ASSERT_EQ(opened.size(), 1u);
-  EXPECT_EQ(opened[0], QByteArray("http://127.0.0.1/download"));
+  EXPECT_EQ(opened[0], "http://127.0.0.1/download");
 }
 
 }  // namespace

@@ -1,0 +1,134 @@
+// The real program, built with its service and update page on loopback,
+// in a real X server (Xvfb), driven by xdotool as a user would drive it.
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QThread>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "child_process.h"
+#include "loopback_server.h"
+#include "recording_opener.h"
+
+namespace velmora {
+namespace {
+
+using test::ChildProcess;
+using test::LoopbackServer;
+using test::RecordingOpener;
+
+constexpr int kUpdatePagePort = 39518;  // the test build's update page
+
+// An update page whose file description publishes version.
+std::string UpdatePage(const std::string& version) {
+  return "<tr><td><span>\xE6\x96\x87\xE4\xBB\xB6\xE6\x8F\x8F\xE8\xBF\xB0\xEF\xBC\x9A</span><br>\n" +
+         version + "%7Chttp://127.0.0.1/download%7Cnote...</td>\n";
+}
+
+class VelmoraProcessTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // Xvfb on a free display, reached over loopback TCP so that readiness
+    // shows as an accepting port. Without -noreset it resets whenever its
+    // last client leaves, and a program connecting just then is refused.
+    for (int attempt = 0; attempt < 5 && !(xServer_ && xServer_->ready()); ++attempt) {
+      display_ = std::uniform_int_distribution<int>(100, 900)(random_);
+      xServer_.emplace(std::vector<std::string>{"Xvfb", ":" + std::to_string(display_), "-noreset",
+                                                "-listen", "tcp", "-screen", "0", "1024x768x24"},
+                       6000 + display_);
+    }
+    ASSERT_TRUE(xServer_->ready()) << "Xvfb did not start";
+    // Its port may accept before the server answers on the local socket the
+    // program uses: wait for a whole round trip there.
+    bool answers = false;
+    for (int i = 0; i < 100 && !(answers = XDoTool({"getdisplaygeometry"}).has_value()); ++i)
+      QThread::msleep(50);
+    ASSERT_TRUE(answers) << "Xvfb does not answer";
+  }
+
+  QProcessEnvironment Environment() const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", QString::fromStdString(":" + std::to_string(display_)));
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    return env;
+  }
+
+  // Runs xdotool for at most 10 s: what it printed, or nothing when it failed.
+  std::optional<std::string> XDoTool(const QStringList& args) const {
+    QProcess tool;
+    tool.setProcessEnvironment(Environment());
+    tool.start("xdotool", args);
+    if (!tool.waitForFinished(10000) || tool.exitStatus() != QProcess::NormalExit ||
+        tool.exitCode() != 0)
+      return std::nullopt;
+    return tool.readAllStandardOutput().trimmed().toStdString();
+  }
+
+  // The id of the first window with exactly this title, waiting up to 15 s.
+  std::string WaitForWindow(const QString& title) const {
+    for (int i = 0; i < 150; ++i) {
+      std::string id =
+          XDoTool({"search", "--onlyvisible", "--name", "^" + title + "$"}).value_or("");
+      if (!id.empty()) return id.substr(0, id.find('\n'));
+      QThread::msleep(100);
+    }
+    return {};
+  }
+
+  void PressKeyIn(const std::string& window, const QString& key) const {
+    XDoTool({"windowfocus", "--sync", QString::fromStdString(window)});
+    XDoTool({"key", key});
+  }
+
+  std::mt19937 random_{std::random_device{}()};
+  int display_ = 0;
+  std::optional<ChildProcess> xServer_;
+};
+
+TEST_F(VelmoraProcessTest, AnotherPublishedVersionIsAnnouncedOpenedAndEndsTheProgram) {
+  RecordingOpener opener;
+  LoopbackServer page(LoopbackServer::Reply(UpdatePage("1.1")), kUpdatePagePort);
+  QProcess app;
+  app.setProcessEnvironment(Environment());  // PATH now starts with the opener
+  app.start(VELMORA_LOOPBACK_EXE, QStringList());
+  ASSERT_TRUE(app.waitForStarted(10000));
+
+  std::string notice = WaitForWindow(QStringLiteral("信息："));
+  ASSERT_FALSE(notice.empty()) << "no update notice appeared";
+  EXPECT_TRUE(app.state() == QProcess::Running);  // it waits for the user
+  PressKeyIn(notice, "Return");
+
+  ASSERT_TRUE(app.waitForFinished(15000)) << "the program did not end";
+  EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(app.exitCode(), 0);
+  std::vector<std::string> opened = opener.Opened(1);
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0], "http://127.0.0.1/download");
+  EXPECT_EQ(page.RequestCount(), 1);
+}
+
+TEST_F(VelmoraProcessTest, SameVersionStaysQuietAndEscapeEndsTheProgram) {
+  LoopbackServer page(LoopbackServer::Reply(UpdatePage("1.0")), kUpdatePagePort);
+  QProcess app;
+  app.setProcessEnvironment(Environment());
+  app.start(VELMORA_LOOPBACK_EXE, QStringList());
+  ASSERT_TRUE(app.waitForStarted(10000));
+
+  std::string window = WaitForWindow(QStringLiteral("Velmora"));
+  ASSERT_FALSE(window.empty()) << "the window did not appear";
+  for (int i = 0; i < 100 && page.RequestCount() == 0; ++i) QThread::msleep(50);
+  EXPECT_EQ(page.RequestCount(), 1);  // checked once, found the same version
+  EXPECT_EQ(app.state(), QProcess::Running);
+  PressKeyIn(window, "Escape");
+
+  ASSERT_TRUE(app.waitForFinished(15000)) << "Esc did not end the program";
+  EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(app.exitCode(), 0);
+}
+
+}  // namespace
+}  // namespace velmora
