@@ -21,6 +21,7 @@ using test::ChildProcess;
 using test::LoopbackServer;
 using test::RecordingOpener;
 
+constexpr int kServicePort = 39517;     // the test build's music service
 constexpr int kUpdatePagePort = 39518;  // the test build's update page
 
 // An update page whose file description publishes version.
@@ -79,9 +80,10 @@ class VelmoraProcessTest : public ::testing::Test {
     return {};
   }
 
-  void PressKeyIn(const std::string& window, const QString& key) const {
+  // keys: xdotool key names separated by blanks, pressed in turn.
+  void PressKeyIn(const std::string& window, const QString& keys) const {
     XDoTool({"windowfocus", "--sync", QString::fromStdString(window)});
-    XDoTool({"key", key});
+    XDoTool(QStringList{"key", "--delay", "50"} + keys.split(' '));
   }
 
   std::mt19937 random_{std::random_device{}()};
@@ -128,6 +130,37 @@ TEST_F(VelmoraProcessTest, SameVersionStaysQuietAndEscapeEndsTheProgram) {
   ASSERT_TRUE(app.waitForFinished(15000)) << "Esc did not end the program";
   EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(app.exitCode(), 0);
+}
+
+TEST_F(VelmoraProcessTest, KeyboardUserResolvesTheExampleLinkAndOpensTheAddress) {
+  RecordingOpener opener;
+  LoopbackServer page(LoopbackServer::Reply(UpdatePage("1.0")), kUpdatePagePort);
+  LoopbackServer service(
+      LoopbackServer::Reply(
+          R"({"code":200,"msg":"success","data":{"url":"http://127.0.0.1/x.mp3"}})"),
+      kServicePort);
+  QProcess app;
+  app.setProcessEnvironment(Environment());
+  app.start(VELMORA_LOOPBACK_EXE, QStringList());
+  ASSERT_TRUE(app.waitForStarted(10000));
+  std::string window = WaitForWindow(QStringLiteral("Velmora"));
+  ASSERT_FALSE(window.empty()) << "the window did not appear";
+
+  // The input box holds the example link and has the focus: Tab, Tab and
+  // Space press 解析.
+  PressKeyIn(window, "Tab Tab space");
+  for (int i = 0; i < 100 && service.RequestCount() == 0; ++i) QThread::msleep(50);
+  ASSERT_EQ(service.RequestCount(), 1);
+  EXPECT_EQ(service.Requests()[0].line,
+            "GET /api/v1/www/music/playUrl?mid=215257&type=dabai HTTP/1.1");
+
+  // Three more Tabs reach 浏览器打开下载, which hands the output box over.
+  PressKeyIn(window, "Tab Tab Tab space");
+  std::vector<std::string> opened = opener.Opened(1);
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0], "http://127.0.0.1/x.mp3");
+  PressKeyIn(window, "Escape");
+  EXPECT_TRUE(app.waitForFinished(15000));
 }
 
 }  // namespace
