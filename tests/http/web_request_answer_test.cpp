@@ -82,9 +82,12 @@ LoopbackServer::Handler RedirectingServer() {
       c.Send("HTTP/1.1 200 OK\r\nContent-Length: 5\r\nSet-Cookie: b=2\r\n\r\nfinal");
     else if (request.line.starts_with("GET /start "))
       c.Send(
-          "HTTP/1.1 302 Found\r\nLocation: /final\r\nSet-Cookie: a=1\r\nContent-Length: 0\r\n\r\n");
+          "HTTP/1.1 302 Found\r\nLocation: /final\r\nSet-Cookie: a=1\r\nContent-Length: 0\r\n"
+          "Connection: close\r\n\r\n");
     else
-      c.Send("HTTP/1.1 302 Found\r\nLocation: /loop\r\nContent-Length: 0\r\n\r\n");
+      c.Send(
+          "HTTP/1.1 302 Found\r\nLocation: /loop\r\nContent-Length: 0\r\nConnection: "
+          "close\r\n\r\n");
   };
 }
 

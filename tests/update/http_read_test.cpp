@@ -92,7 +92,9 @@ TEST_F(HttpReadTest, GivesNothingWhenTheReadCannotStart) {
 TEST_F(HttpReadTest, FollowsRedirectsOnlyToWebPagesAndOnlySoFar) {
   LoopbackServer server([](const HttpRequest& request, Connection& c) {
     auto redirect = [&](const std::string& to) {
-      c.Send("HTTP/1.1 302 Found\r\nLocation: " + to + "\r\nContent-Length: 5\r\n\r\nmoved");
+      // The server closes each connection, and says so: curl must not reuse it.
+      c.Send("HTTP/1.1 302 Found\r\nLocation: " + to +
+             "\r\nContent-Length: 5\r\nConnection: close\r\n\r\nmoved");
     };
     if (request.line == "GET /old HTTP/1.0") redirect("/new");
     if (request.line == "GET /new HTTP/1.0") c.Send("HTTP/1.1 200 OK\r\n\r\nnew page");
