@@ -2,13 +2,17 @@
 // The text model: Text holds code page 936 bytes, Bytes holds raw bytes.
 //
 // Text is a distinct type so that it cannot be mixed with UTF-8 by accident:
-// it is built from bytes only through an explicit constructor, and UTF-8
-// literals (char8_t) do not convert to it at all. Go through charset.h for
-// every boundary with UTF-8 or UTF-16.
+// it is built from bytes only through an explicit constructor, a string
+// literal must be ASCII (checked at compile time), and UTF-8 literals
+// (char8_t) do not convert to it at all. Go through charset.h for every
+// boundary with UTF-8 or UTF-16.
 
 #include <compare>
+#include <concepts>
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace velmora {
@@ -16,12 +20,28 @@ namespace velmora {
 // A byte buffer with an explicit length; it may hold zero bytes.
 using Bytes = std::string;
 
+// A string literal that holds only ASCII. A literal with other bytes does
+// not compile: Chinese constants come from GbkText(u8"...") instead, so UTF-8
+// source text can never pass for code page 936.
+struct AsciiLiteral {
+  template <std::size_t N>
+  consteval AsciiLiteral(const char (&literal)[N]) : bytes(literal, N - 1) {
+    for (char c : bytes)
+      if (static_cast<unsigned char>(c) >= 0x80) throw "non-ASCII literal: use GbkText(u8\"...\")";
+  }
+  std::string_view bytes;
+};
+
 // Bytes in code page 936 (a byte of 0x80 or above leads a two-byte
 // character). Never holds a zero byte: construction stops at the first one.
 class Text {
  public:
   Text() = default;
-  explicit Text(std::string_view bytes) : bytes_(bytes.substr(0, bytes.find('\0'))) {}
+  explicit Text(AsciiLiteral literal) : Text(literal.bytes, 0) {}
+  // From bytes held at run time (any string or string view, not a literal).
+  template <typename Source>
+    requires std::convertible_to<const Source&, std::string_view> && (!std::is_array_v<Source>)
+  explicit Text(const Source& bytes) : Text(std::string_view(bytes), 0) {}
 
   std::string_view view() const { return bytes_; }
   const std::string& bytes() const { return bytes_; }
@@ -39,6 +59,8 @@ class Text {
   friend auto operator<=>(const Text&, const Text&) = default;
 
  private:
+  Text(std::string_view bytes, int) : bytes_(bytes.substr(0, bytes.find('\0'))) {}
+
   std::string bytes_;
 };
 

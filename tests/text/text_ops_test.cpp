@@ -99,7 +99,7 @@ TEST(TextOpsTest, HugeTextFullOfLeadBytes) {
   Text t(lead);
   EXPECT_EQ(TrimBlanks(t).size(), t.size());
   EXPECT_EQ(SplitText(t, Text("|")).size(), 1u);
-  EXPECT_EQ(ReplaceAll(t, Text("\x81\x81"), Text("x")).size(), (1 << 19) + 1);
+  EXPECT_EQ(ReplaceAll(t, Text(std::string_view("\x81\x81")), Text("x")).size(), (1 << 19) + 1);
 }
 
 }  // namespace
