@@ -5,11 +5,9 @@
 #include <algorithm>
 #include <string_view>
 
-namespace velmora {
+#include "text/text_ops.h"
 
-inline char AsciiLower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+namespace velmora {
 
 inline bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   return std::ranges::equal(a, b, [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });

@@ -46,29 +46,30 @@ Converter OpenConverter(int codePage) {
   return c;
 }
 
-std::u16string ToUnits(const Bytes& utf16) {
+}  // namespace
+
+std::u16string Utf16Units(const Bytes& utf16) {
   std::u16string units;
-  for (std::size_t i = 0; i + 1 < utf16.size(); i += 2) {  // an odd last byte is ignored
-    char16_t u = static_cast<char16_t>(static_cast<unsigned char>(utf16[i]) |
-                                       static_cast<unsigned char>(utf16[i + 1]) << 8);
-    if (u == 0) break;
-    units += u;
+  for (std::size_t i = 0; i + 1 < utf16.size(); i += 2) {
+    char16_t unit = static_cast<char16_t>(static_cast<unsigned char>(utf16[i]) |
+                                          static_cast<unsigned char>(utf16[i + 1]) << 8);
+    if (unit == 0) break;
+    units += unit;
   }
   return units;
 }
 
-Bytes FromUnitsTerminated(const std::u16string& units) {
+Bytes Utf16Bytes(std::u16string_view units) {
+  if (units.empty()) return {};
   Bytes out;
   out.reserve(units.size() * 2 + 2);
-  for (char16_t u : units) {
-    out += static_cast<char>(u & 0xFF);
-    out += static_cast<char>(u >> 8);
+  for (char16_t unit : units) {
+    out += static_cast<char>(unit & 0xFF);
+    out += static_cast<char>(unit >> 8);
   }
   out.append(2, '\0');
   return out;
 }
-
-}  // namespace
 
 Bytes CodePageToUtf16(const Bytes& data, int codePage) {
   std::string_view source(data.data(), std::min(data.size(), data.find('\0')));
@@ -84,11 +85,11 @@ Bytes CodePageToUtf16(const Bytes& data, int codePage) {
   ucnv_toUChars(c.get(), units.data(), length, source.data(), static_cast<int32_t>(source.size()),
                 &err);
   if (U_FAILURE(err) || length == 0) return {};
-  return FromUnitsTerminated(units);
+  return Utf16Bytes(units);
 }
 
 Bytes Utf16ToCodePage(const Bytes& data, int codePage) {
-  std::u16string units = ToUnits(data);
+  std::u16string units = Utf16Units(data);
   if (units.empty()) return {};
   Converter c = OpenConverter(codePage);
   if (!c) return {};

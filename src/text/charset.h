@@ -19,6 +19,12 @@ Bytes CodePageToUtf16(const Bytes& data, int codePage);
 // A character the code page cannot hold becomes its default character ("?").
 Bytes Utf16ToCodePage(const Bytes& data, int codePage);
 
+// Between little-endian UTF-16 Bytes and code units: Utf16Units stops at
+// the first zero unit and ignores an odd last byte; Utf16Bytes closes
+// non-empty units with a zero unit.
+std::u16string Utf16Units(const Bytes& utf16);
+Bytes Utf16Bytes(std::u16string_view units);
+
 Bytes TextToUtf16(const Text& text);
 Text Utf16ToText(const Bytes& data);
 Text Utf8ToText(const Bytes& data);

@@ -8,12 +8,10 @@
 namespace velmora {
 namespace {
 
-char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool MatchesAt(std::string_view t, std::size_t i, std::string_view needle, bool ignoreCase) {
   if (!ignoreCase) return t.compare(i, needle.size(), needle) == 0;
   for (std::size_t k = 0; k < needle.size(); ++k)
-    if (FoldAscii(t[i + k]) != FoldAscii(needle[k])) return false;
+    if (AsciiLower(t[i + k]) != AsciiLower(needle[k])) return false;
   return true;
 }
 

@@ -40,8 +40,9 @@ class Text {
   explicit Text(AsciiLiteral literal) : Text(literal.bytes, 0) {}
   // From bytes held at run time (any string or string view, not a literal).
   template <typename Source>
-    requires std::convertible_to<const Source&, std::string_view> && (!std::is_array_v<Source>)
-  explicit Text(const Source& bytes) : Text(std::string_view(bytes), 0) {}
+  requires std::convertible_to<const Source&, std::string_view> &&
+      (!std::is_array_v<Source>)explicit Text(const Source& bytes)
+      : Text(std::string_view(bytes), 0) {}
 
   std::string_view view() const { return bytes_; }
   const std::string& bytes() const { return bytes_; }

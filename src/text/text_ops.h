@@ -13,6 +13,12 @@ inline int CharLength(std::string_view bytes, std::size_t i) {
   return static_cast<unsigned char>(bytes[i]) >= 0x80 && i + 1 < bytes.size() ? 2 : 1;
 }
 
+// Folds A-Z to a-z and leaves every other byte as it is: ignoring case
+// never touches anything but the ASCII letters.
+inline char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // Removes leading and trailing runs of ASCII blanks and full-width blanks (A1 A1).
 Text TrimBlanks(const Text& text);
 
