@@ -86,27 +86,43 @@ class VelmoraProcessTest : public ::testing::Test {
     XDoTool(QStringList{"key", "--delay", "50"} + keys.split(' '));
   }
 
+  // Starts the test build of the program on this display.
+  bool StartProgram() {
+    app_.setProcessEnvironment(Environment());
+    app_.start(VELMORA_LOOPBACK_EXE, QStringList());
+    return app_.waitForStarted(10000);
+  }
+
+  // Waits up to 15 s for the program to end by itself, with exit code 0.
+  ::testing::AssertionResult EndsWithExitCode0() {
+    if (!app_.waitForFinished(15000)) return ::testing::AssertionFailure() << "it did not end";
+    if (app_.exitStatus() != QProcess::NormalExit || app_.exitCode() != 0)
+      return ::testing::AssertionFailure() << "it ended with code " << app_.exitCode();
+    return ::testing::AssertionSuccess();
+  }
+
   std::mt19937 random_{std::random_device{}()};
   int display_ = 0;
   std::optional<ChildProcess> xServer_;
+  QProcess app_;
 };
+
+// Waits up to 5 s for a stand-in's first request.
+void WaitForARequest(const LoopbackServer& server) {
+  for (int i = 0; i < 100 && server.RequestCount() == 0; ++i) QThread::msleep(50);
+}
 
 TEST_F(VelmoraProcessTest, AnotherPublishedVersionIsAnnouncedOpenedAndEndsTheProgram) {
   RecordingOpener opener;
   LoopbackServer page(LoopbackServer::Reply(UpdatePage("1.1")), kUpdatePagePort);
-  QProcess app;
-  app.setProcessEnvironment(Environment());  // PATH now starts with the opener
-  app.start(VELMORA_LOOPBACK_EXE, QStringList());
-  ASSERT_TRUE(app.waitForStarted(10000));
+  ASSERT_TRUE(StartProgram());  // with PATH starting at the opener
 
   std::string notice = WaitForWindow(QStringLiteral("信息："));
   ASSERT_FALSE(notice.empty()) << "no update notice appeared";
-  EXPECT_TRUE(app.state() == QProcess::Running);  // it waits for the user
+  EXPECT_EQ(app_.state(), QProcess::Running);  // it waits for the user
   PressKeyIn(notice, "Return");
 
-  ASSERT_TRUE(app.waitForFinished(15000)) << "the program did not end";
-  EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(app.exitCode(), 0);
+  ASSERT_TRUE(EndsWithExitCode0());
   std::vector<std::string> opened = opener.Opened(1);
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened[0], "http://127.0.0.1/download");
@@ -115,21 +131,16 @@ TEST_F(VelmoraProcessTest, AnotherPublishedVersionIsAnnouncedOpenedAndEndsThePro
 
 TEST_F(VelmoraProcessTest, SameVersionStaysQuietAndEscapeEndsTheProgram) {
   LoopbackServer page(LoopbackServer::Reply(UpdatePage("1.0")), kUpdatePagePort);
-  QProcess app;
-  app.setProcessEnvironment(Environment());
-  app.start(VELMORA_LOOPBACK_EXE, QStringList());
-  ASSERT_TRUE(app.waitForStarted(10000));
+  ASSERT_TRUE(StartProgram());
 
   std::string window = WaitForWindow(QStringLiteral("Velmora"));
   ASSERT_FALSE(window.empty()) << "the window did not appear";
-  for (int i = 0; i < 100 && page.RequestCount() == 0; ++i) QThread::msleep(50);
+  WaitForARequest(page);
   EXPECT_EQ(page.RequestCount(), 1);  // checked once, found the same version
-  EXPECT_EQ(app.state(), QProcess::Running);
+  EXPECT_EQ(app_.state(), QProcess::Running);
   PressKeyIn(window, "Escape");
 
-  ASSERT_TRUE(app.waitForFinished(15000)) << "Esc did not end the program";
-  EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(app.exitCode(), 0);
+  EXPECT_TRUE(EndsWithExitCode0());
 }
 
 TEST_F(VelmoraProcessTest, KeyboardUserResolvesTheExampleLinkAndOpensTheAddress) {
@@ -139,17 +150,14 @@ TEST_F(VelmoraProcessTest, KeyboardUserResolvesTheExampleLinkAndOpensTheAddress)
       LoopbackServer::Reply(
           R"({"code":200,"msg":"success","data":{"url":"http://127.0.0.1/x.mp3"}})"),
       kServicePort);
-  QProcess app;
-  app.setProcessEnvironment(Environment());
-  app.start(VELMORA_LOOPBACK_EXE, QStringList());
-  ASSERT_TRUE(app.waitForStarted(10000));
+  ASSERT_TRUE(StartProgram());
   std::string window = WaitForWindow(QStringLiteral("Velmora"));
   ASSERT_FALSE(window.empty()) << "the window did not appear";
 
   // The input box holds the example link and has the focus: Tab, Tab and
   // Space press 解析.
   PressKeyIn(window, "Tab Tab space");
-  for (int i = 0; i < 100 && service.RequestCount() == 0; ++i) QThread::msleep(50);
+  WaitForARequest(service);
   ASSERT_EQ(service.RequestCount(), 1);
   EXPECT_EQ(service.Requests()[0].line,
             "GET /api/v1/www/music/playUrl?mid=215257&type=dabai HTTP/1.1");
@@ -160,7 +168,7 @@ TEST_F(VelmoraProcessTest, KeyboardUserResolvesTheExampleLinkAndOpensTheAddress)
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened[0], "http://127.0.0.1/x.mp3");
   PressKeyIn(window, "Escape");
-  EXPECT_TRUE(app.waitForFinished(15000));
+  EXPECT_TRUE(EndsWithExitCode0());
 }
 
 }  // namespace
