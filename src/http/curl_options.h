@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "http/curl_handles.h"
 #include "http/web_request.h"
+#include "sys/curl_handles.h"
 
 namespace velmora {
 

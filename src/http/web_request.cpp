@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "http/charset_decoding.h"
-#include "http/curl_handles.h"
 #include "http/curl_options.h"
 #include "http/curl_transfer.h"
 #include "http/process_events.h"
@@ -11,6 +10,7 @@
 #include "http/request_headers.h"
 #include "http/response_cookies.h"
 #include "http/url_parts.h"
+#include "sys/curl_handles.h"
 #include "text/search.h"
 #include "text/text_ops.h"
 

@@ -1,19 +1,10 @@
 #include "update/http_read.h"
 
-#include <curl/curl.h>
-
-#include <memory>
+#include "sys/curl_handles.h"
 
 namespace velmora {
 
 namespace {
-
-struct CurlDeleter {
-  void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
-};
-struct SlistDeleter {
-  void operator()(curl_slist* list) const { curl_slist_free_all(list); }
-};
 
 // The read blocks the window, so a dead or black-holed network must cost
 // little: three attempts stay under 20 s even in the worst case, and a
@@ -30,9 +21,9 @@ size_t AppendBody(char* data, size_t size, size_t count, void* body) {
 }  // namespace
 
 Bytes HttpRead(const Text& address) {
-  std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
+  CurlEasy curl(curl_easy_init());
   if (!curl) return {};
-  std::unique_ptr<curl_slist, SlistDeleter> headers(curl_slist_append(nullptr, "Accept: */*"));
+  CurlHeaderList headers(curl_slist_append(nullptr, "Accept: */*"));
   if (!headers) return {};
   CURL* c = curl.get();
   curl_easy_setopt(c, CURLOPT_URL, address.c_str());

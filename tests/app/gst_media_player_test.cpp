@@ -11,6 +11,7 @@
 
 #include "app/playback.h"
 #include "fake_window_view.h"
+#include "playback_state.h"
 #include "range_file_server.h"
 #include "text/charset.h"
 
@@ -42,12 +43,7 @@ bool WaitUntil(Condition condition, std::chrono::milliseconds bound = 5s) {
 
 class RealPlayback : public ::testing::Test {
  protected:
-  void SetUp() override {
-    PlayLengthMs = 0;
-    TotalSeconds = 0;
-    TotalTimeText = Text();
-    RemainingTimeText = Text();
-  }
+  void SetUp() override { test::ResetPlaybackState(); }
 
   Text Address(const char* path) const { return Text(server.Url(path)); }
 

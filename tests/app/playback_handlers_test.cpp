@@ -7,6 +7,7 @@
 
 #include "app/playback.h"
 #include "fake_window_view.h"
+#include "playback_state.h"
 #include "text/charset.h"
 
 namespace velmora {
@@ -38,13 +39,7 @@ class ScriptedPlayer : public MediaPlayer {
 
 class PlaybackHandlers : public ::testing::Test {
  protected:
-  // The process-wide values as the program starts.
-  void SetUp() override {
-    PlayLengthMs = 0;
-    TotalSeconds = 0;
-    TotalTimeText = Text();
-    RemainingTimeText = Text();
-  }
+  void SetUp() override { test::ResetPlaybackState(); }
 
   void PlayMedium(int lengthMs) {
     player.lengthMs = lengthMs;

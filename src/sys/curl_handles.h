@@ -1,5 +1,5 @@
 #pragma once
-// Owners for libcurl's handles.
+// Owners for libcurl's handles, for every caller of curl_on_demand.cpp.
 
 #include <curl/curl.h>
 
